@@ -15,6 +15,7 @@ class TextList {
   const Text& At(int position) const;
   Text& At(int position);
   void Append(Text item) { items_.push_back(std::move(item)); }
+  void Reserve(int count) { items_.reserve(count > 0 ? count : 0); }
 
   auto begin() const { return items_.begin(); }
   auto end() const { return items_.end(); }

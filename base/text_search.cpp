@@ -77,6 +77,11 @@ TextList SplitText(const Text& t, const Text& delimiter) {
     return pieces;
   }
   std::string_view v = t.view(), d = delimiter.view();
+  // Counting first sizes the list once: growing it piece by piece moves every piece again.
+  int count = 1;
+  for (std::size_t hit = 0; (hit = FindExact(v, d, hit)) != kNone; hit += d.size())
+    ++count;
+  pieces.Reserve(count);
   std::size_t done = 0;
   for (std::size_t hit; (hit = FindExact(v, d, done)) != kNone; done = hit + d.size()) {
     pieces.Append(Text(v.substr(done, hit - done)));
