@@ -39,7 +39,10 @@ BOOL CALLBACK FindBox(HWND window, LPARAM found) {
   GetWindowThreadProcessId(window, &process);
   wchar_t cls[64] = {};
   GetClassNameW(window, cls, 64);
-  if (process != GetCurrentProcessId() || std::wstring(cls) != L"#32770") return TRUE;
+  // A box is shown only once its controls hold their texts.
+  if (process != GetCurrentProcessId() || std::wstring(cls) != L"#32770" ||
+      !IsWindowVisible(window))
+    return TRUE;
   *reinterpret_cast<HWND*>(found) = window;
   return FALSE;
 }
