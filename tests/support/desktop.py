@@ -1,0 +1,96 @@
+"""Runs the project's programs as a user would: natively, or the Windows build under Wine on
+a virtual X display of its own, where its message boxes are found and answered with xdotool."""
+
+import os
+import re
+import shutil
+import subprocess
+import tempfile
+import time
+
+
+class Desktop:
+    """An Xvfb display and, for the Windows build, a Wine prefix kept for these tests."""
+
+    def __init__(self, wine_run=None, prefix=None):
+        self.wine_run = wine_run
+        self.prefix = prefix
+        self.display = None
+        self.xvfb = None
+        if wine_run:
+            self._start_xvfb()
+
+    def _start_xvfb(self):
+        read, write = os.pipe()
+        # -displayfd picks a free display and writes its number when the server is up.
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+            pass_fds=[write], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read) as f:
+            self.display = ":" + f.readline().strip()
+
+    def close(self):
+        if self.wine_run:
+            subprocess.run(["wineserver", "-k"], env=self.env(), check=False)
+        if self.xvfb:
+            self.xvfb.kill()
+            self.xvfb.wait()
+
+    def env(self, extra=None):
+        env = dict(os.environ)
+        if self.display:
+            env["DISPLAY"] = self.display
+        if self.prefix:
+            env["WINEPREFIX"] = self.prefix
+        env.update(extra or {})
+        return env
+
+    def command(self, program, args):
+        return ([self.wine_run, "win64"] if self.wine_run else []) + [program] + list(args)
+
+    def start(self, program, args, extra_env=None, **kw):
+        return subprocess.Popen(self.command(program, args), env=self.env(extra_env), **kw)
+
+    def windows(self, name):
+        out = subprocess.run(["xdotool", "search", "--name", name], env=self.env(),
+                             capture_output=True, text=True).stdout
+        return out.split()
+
+    def wait_window(self, name, timeout=30):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            found = self.windows(name)
+            if found:
+                return found[0]
+            time.sleep(0.2)
+        raise AssertionError(f"no window named {name!r} appeared")
+
+    def title(self, window):
+        return subprocess.run(["xdotool", "getwindowname", window], env=self.env(),
+                              capture_output=True, text=True).stdout.rstrip("\n")
+
+    def press(self, window, keys):
+        subprocess.run(["xdotool", "windowfocus", "--sync", window], env=self.env(), check=False)
+        subprocess.run(["xdotool", "key", "--delay", "100"] + keys, env=self.env(), check=True)
+
+
+def wine_box_texts(trace):
+    """The texts of the message boxes in a Wine trace taken with WINEDEBUG=+msgbox."""
+    texts = []
+    for m in re.finditer(r'MSGBOX_OnInit L"((?:[^"\\]|\\.)*)"', trace):
+        texts.append(re.sub(r"\\([0-9a-f]{4})|\\(.)",
+                            lambda g: chr(int(g[1], 16)) if g[1] else g[2], m[1]))
+    return texts
+
+
+def gbk_hex(text):
+    return text.encode("gbk").hex()
+
+
+def temp_dir():
+    return tempfile.mkdtemp(prefix="kestrival-")
+
+
+def remove(path):
+    shutil.rmtree(path, ignore_errors=True)
