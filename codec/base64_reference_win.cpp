@@ -1,7 +1,8 @@
-#include <wincrypt.h>
-#include <windows.h>
-
 #include "codec/base64_reference.h"
+
+#include <windows.h>
+// wincrypt.h needs the types of windows.h first.
+#include <wincrypt.h>
 
 std::string ReferenceBase64(std::string_view data) {
   if (data.empty()) return {};
