@@ -3,16 +3,18 @@
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <vector>
 
 #include "base/bytes_ops.h"
 #include "base/text_ops.h"
 #include "base/text_search.h"
+#include "web/text_pieces.h"
 
 namespace {
 
 const Text kPairSeparator = ";";
 const Text kMergedSeparator = "; ";
-const Text kDeleted = "=deleted";
+constexpr std::string_view kDeleted = "=deleted";
 
 }  // namespace
 
@@ -22,24 +24,28 @@ const Text kDeleted = "=deleted";
 Text MergeCookies(Text& submittedCookies, Text& receivedCookies) {
   submittedCookies = RemoveSpaces(submittedCookies);
   receivedCookies = RemoveSpaces(receivedCookies);
-  const TextList submitted = SplitText(submittedCookies, kPairSeparator);
-  TextList received = SplitText(receivedCookies, kPairSeparator);
+  std::vector<std::string_view> pairs, submitted;
+  ForEachPiece(receivedCookies, kPairSeparator, [&](std::string_view p) { pairs.push_back(p); });
+  ForEachPiece(submittedCookies, kPairSeparator,
+               [&](std::string_view p) { submitted.push_back(p); });
 
   std::unordered_set<std::string> names;
-  for (const Text& pair : received)
-    names.insert(CookieName(pair).str());
-  for (const Text& pair : submitted) {
-    if (names.insert(CookieName(pair).str()).second) received.Append(pair);
+  names.reserve(pairs.size() + submitted.size());
+  for (std::string_view pair : pairs)
+    names.insert(CookieName(Text(pair)).str());
+  for (std::string_view pair : submitted) {
+    if (names.insert(CookieName(Text(pair)).str()).second) pairs.push_back(pair);
   }
 
-  Text merged;
-  for (const Text& pair : received) {
-    if (TextRight(pair, TextLength(kDeleted)) == kDeleted) continue;
-    merged += pair;
-    merged += kMergedSeparator;
+  // Deleted cookies are left out; a pair of fewer than 8 bytes never ends in "=deleted".
+  std::string merged;
+  merged.reserve(submittedCookies.str().size() + receivedCookies.str().size() + 2 * pairs.size());
+  for (std::string_view pair : pairs) {
+    if (pair.ends_with(kDeleted)) continue;
+    merged.append(pair).append(kMergedSeparator.view());
   }
-  merged = TextLeft(merged, TextLength(merged) - TextLength(kMergedSeparator));
-  submittedCookies = JoinUnique(merged, kMergedSeparator, 1);
+  merged.resize(merged.size() >= 2 ? merged.size() - 2 : 0);
+  submittedCookies = JoinUnique(Text(std::move(merged)), kMergedSeparator, 1);
   return submittedCookies;
 }
 
@@ -58,20 +64,26 @@ bool HasCookieName(const TextList& list, const Text& name) {
 // Pieces already seen are kept in a set rather than looked up with FindInList, so that
 // the join stays linear in the number of pieces; the result is the same.
 Text JoinUnique(const Text& text, const Text& delimiter, int splitMode) {
-  TextList pieces;
+  TextList characters;
+  std::vector<std::string_view> pieces;
   if (splitMode != 0) {
-    pieces = SplitText(text, delimiter);
+    ForEachPiece(text, delimiter, [&](std::string_view p) { pieces.push_back(p); });
   } else {
-    SplitCharacters(text, pieces);
+    SplitCharacters(text, characters);
+    for (const Text& c : characters)
+      pieces.push_back(c.view());
   }
   std::unordered_set<std::string_view> seen;
-  Text joined;
-  for (const Text& piece : pieces) {
-    if (!seen.insert(piece.view()).second) continue;
-    joined += piece;
-    joined += delimiter;
+  seen.reserve(pieces.size());
+  std::string joined;
+  joined.reserve(text.str().size() + (pieces.size() + 1) * delimiter.str().size());
+  for (std::string_view piece : pieces) {
+    if (!seen.insert(piece).second) continue;
+    joined.append(piece).append(delimiter.view());
   }
-  return TextLeft(joined, TextLength(joined) - TextLength(delimiter));
+  joined.resize(joined.size() >= delimiter.str().size() ? joined.size() - delimiter.str().size()
+                                                        : 0);
+  return Text(std::move(joined));
 }
 
 int SplitCharacters(const Text& text, TextList& list) {
