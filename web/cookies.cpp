@@ -44,7 +44,8 @@ Text MergeCookies(Text& submittedCookies, Text& receivedCookies) {
     if (pair.ends_with(kDeleted)) continue;
     merged.append(pair).append(kMergedSeparator.view());
   }
-  merged.resize(merged.size() >= 2 ? merged.size() - 2 : 0);
+  const std::size_t separator = kMergedSeparator.view().size();
+  merged.resize(merged.size() >= separator ? merged.size() - separator : 0);
   submittedCookies = JoinUnique(Text(std::move(merged)), kMergedSeparator, 1);
   return submittedCookies;
 }
