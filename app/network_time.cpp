@@ -5,13 +5,8 @@
 #include "base/text_ops.h"
 #include "base/text_search.h"
 
-// A large public site that answers plain HTTP with a Date: header on every response; it is
-// served in the UTC+8 zone where the program is used.
-const Text kDefaultTimeUrl = "http://www.baidu.com/";
-
 namespace {
 
-constexpr int kHeadMethod = 2;
 constexpr int kUtcPlusEightHours = 8;
 
 // What lies between the first "Date:" and the CR LF after it, the blank after the colon

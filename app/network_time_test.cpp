@@ -105,7 +105,7 @@ TEST(FetchNetworkTime, AnUnreadableDateIsNotValid) {
 TEST(FetchNetworkTime, UsesTheDefaultUrlOnlyWhenNoneIsGiven) {
   ScriptedRequest request{200, "Date: Tue, 15 Nov 1994 08:12:31 GMT\r\n"};
   FetchNetworkTime(request.Bind());
-  EXPECT_EQ(request.askedUrl, kDefaultTimeUrl.str());
+  EXPECT_EQ(request.askedUrl, kDefaultTimeUrl);
   const Text empty;
   FetchNetworkTime(request.Bind(), &empty);
   EXPECT_EQ(request.askedUrl, "");
