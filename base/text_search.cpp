@@ -1,5 +1,7 @@
 #include "base/text_search.h"
 
+#include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "base/byte_search.h"
@@ -20,6 +22,21 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+// Steps by characters from a character start to the first one at or after target, eight
+// ASCII bytes at a time where it can.
+std::size_t WalkTo(std::string_view t, std::size_t from, std::size_t target) {
+  while (from < target) {
+    std::uint64_t eight;
+    if (target - from >= 8 &&
+        (std::memcpy(&eight, t.data() + from, 8), !(eight & 0x8080808080808080u))) {
+      from += 8;
+    } else {
+      from += CharWidth(t, from);
+    }
+  }
+  return from;
+}
+
 // Finds sought (not empty) at a character start at or after from, which is one itself.
 // The exact search lets the C library skip ahead, then checks that the hit begins a
 // character by walking the characters up to it; the walk only moves forward, so the whole
@@ -28,8 +45,7 @@ std::size_t FindExact(std::string_view t, std::string_view sought, std::size_t f
   while (true) {
     std::size_t hit = FindBytes(t, sought, from);
     if (hit == kNone) return kNone;
-    while (from < hit)
-      from += CharWidth(t, from);
+    from = WalkTo(t, from, hit);
     if (from == hit) return hit;
   }
 }

@@ -60,6 +60,13 @@ void MemmemReference(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * kMiB);
 }
 
+// A match at the far end makes the search walk every character before it.
+void FindFar(benchmark::State& state) {
+  Text t = AsciiText(kMiB) + kAbsent;
+  for (auto _ : state) benchmark::DoNotOptimize(FindText(t, kAbsent));
+  state.SetBytesProcessed(state.iterations() * kMiB);
+}
+
 void Replace(benchmark::State& state) {
   Text t(std::string(kMiB, 'a'));
   for (auto _ : state)
@@ -99,6 +106,7 @@ BENCHMARK(FindAscii);
 BENCHMARK(MemmemReference<AsciiText>)->Name("FindAscii/memmem");
 BENCHMARK(FindGbk);
 BENCHMARK(MemmemReference<GbkText>)->Name("FindGbk/memmem");
+BENCHMARK(FindFar);
 BENCHMARK(Replace);
 BENCHMARK(ReplaceReference)->Name("Replace/append-loop");
 BENCHMARK(Split)->Arg(kMiB)->Arg(4 * kMiB);
