@@ -1,8 +1,11 @@
 #include "web/header_text.h"
 
-#include "base/text_list.h"
+#include <string>
+#include <string_view>
+
 #include "base/text_ops.h"
 #include "base/text_search.h"
+#include "web/text_pieces.h"
 
 namespace {
 
@@ -42,14 +45,16 @@ Text CapitalizeFirst(const Text& text) {
 }
 
 Text NormalizeHeaderBlock(const Text& headerBlock) {
-  TextList lines = SplitText(headerBlock, kLineEnd);
-  Text block;
-  for (const Text& line : lines) {
+  std::string block;
+  block.reserve(headerBlock.str().size() + kLineEnd.str().size());
+  ForEachPiece(headerBlock, kLineEnd, [&block](std::string_view piece) {
+    const Text line(piece);
     int colon = FindText(line, kColon, 1);
-    if (colon == -1) continue;  // an empty line holds no colon either
-    block += CapitalizeWords(TextLeft(line, colon - 1));
-    block += TextMid(line, colon, TextLength(line));
-    block += kLineEnd;
-  }
-  return TextLeft(block, TextLength(block) - TextLength(kLineEnd));
+    if (colon == -1) return;  // an empty line holds no colon either
+    block.append(CapitalizeWords(TextLeft(line, colon - 1)).view());
+    block.append(piece.substr(static_cast<std::size_t>(colon) - 1));
+    block.append(kLineEnd.view());
+  });
+  block.resize(block.size() >= 2 ? block.size() - 2 : 0);  // no CR LF after the last line
+  return Text(std::move(block));
 }
