@@ -1,11 +1,11 @@
 #include "codec/base64.h"
 
-#include "base/bytes_ops.h"
-
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <string>
+
+#include "base/bytes_ops.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "base/bytes_ops.h"
 #include "base/text_ops.h"
 #include "base/text_search.h"
+#include "web/keyed_hash.h"
 #include "web/text_pieces.h"
 
 namespace {
@@ -19,8 +20,9 @@ constexpr std::string_view kDeleted = "=deleted";
 }  // namespace
 
 // The received list is searched by name once per submitted pair; a set of the names it
-// holds keeps that linear, so a server that sends thousands of cookies cannot make the
-// merge quadratic. The result is the one the walk with HasCookieName would give.
+// holds, hashed with a key the server cannot know, keeps that linear, so a server that
+// sends thousands of cookies cannot make the merge quadratic. The result is the one the walk with
+// HasCookieName would give.
 Text MergeCookies(Text& submittedCookies, Text& receivedCookies) {
   submittedCookies = RemoveSpaces(submittedCookies);
   receivedCookies = RemoveSpaces(receivedCookies);
@@ -29,7 +31,7 @@ Text MergeCookies(Text& submittedCookies, Text& receivedCookies) {
   ForEachPiece(submittedCookies, kPairSeparator,
                [&](std::string_view p) { submitted.push_back(p); });
 
-  std::unordered_set<std::string> names;
+  std::unordered_set<std::string, KeyedHash> names;
   names.reserve(pairs.size() + submitted.size());
   for (std::string_view pair : pairs)
     names.insert(CookieName(Text(pair)).str());
@@ -44,7 +46,8 @@ Text MergeCookies(Text& submittedCookies, Text& receivedCookies) {
     if (pair.ends_with(kDeleted)) continue;
     merged.append(pair).append(kMergedSeparator.view());
   }
-  merged.resize(merged.size() >= 2 ? merged.size() - 2 : 0);
+  const std::size_t separator = kMergedSeparator.view().size();
+  merged.resize(merged.size() >= separator ? merged.size() - separator : 0);
   submittedCookies = JoinUnique(Text(std::move(merged)), kMergedSeparator, 1);
   return submittedCookies;
 }
@@ -73,7 +76,7 @@ Text JoinUnique(const Text& text, const Text& delimiter, int splitMode) {
     for (const Text& c : characters)
       pieces.push_back(c.view());
   }
-  std::unordered_set<std::string_view> seen;
+  std::unordered_set<std::string_view, KeyedHash> seen;
   seen.reserve(pieces.size());
   std::string joined;
   joined.reserve(text.str().size() + (pieces.size() + 1) * delimiter.str().size());
