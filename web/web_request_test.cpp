@@ -320,8 +320,9 @@ TEST_F(WebRequestWire, MethodTableAndContentType) {
   struct Case {
     int method;
     const char* want;
-  } cases[] = {{-1, "GET"},    {0, "GET"},    {1, "POST"},  {2, "HEAD"}, {3, "PUT"},
-               {4, "OPTIONS"}, {5, "DELETE"}, {6, "TRACE"}, {8, "GET"},  {100, "GET"}};
+  } cases[] = {{-1, "GET"},    {0, "GET"},     {1, "POST"},   {2, "HEAD"},
+               {3, "PUT"},     {4, "OPTIONS"}, {5, "DELETE"}, {6, "TRACE"},
+               {7, "CONNECT"}, {8, "GET"},     {100, "GET"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.method);
     TestHttpServer s;
