@@ -5,6 +5,7 @@ usage: message_box_win_test.py WINE-RUN ARCH PREFIX PROBE.exe"""
 
 import os
 import sys
+import time
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "support"))
@@ -35,6 +36,12 @@ CASES = [
 ]
 
 
+def wait_for_file(path, timeout=30):
+    deadline = time.monotonic() + timeout
+    while not os.path.exists(path) and time.monotonic() < deadline:
+        time.sleep(0.1)
+
+
 class WindowsMessageBox(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
@@ -55,6 +62,7 @@ class WindowsMessageBox(unittest.TestCase):
                 try:
                     window = self.desktop.wait_window(TITLE)
                     self.assertEqual(self.desktop.title(window), TITLE)
+                    wait_for_file(report)
                     self.assertEqual(self.desktop.answer(window, key, probe), answer)
                 finally:
                     probe.kill()
