@@ -2,7 +2,7 @@
 natively (boxes on a pseudo-terminal) or the Windows build under Wine (boxes on a virtual
 display, read from Wine's message box trace and answered with xdotool).
 
-usage: guard_probe_test.py GUARD-PROBE KESTRIVAL [WINE-RUN PREFIX]"""
+usage: guard_probe_test.py GUARD-PROBE KESTRIVAL [WINE-RUN ARCH PREFIX]"""
 
 import os
 import pty
@@ -18,7 +18,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "suppo
 from desktop import Desktop, gbk_hex, remove, temp_dir, wine_box_texts  # noqa: E402
 
 PROBE, KESTRIVAL = sys.argv[1:3]
-WINE_RUN, PREFIX = (sys.argv[3:5] + [None, None])[:2]
+WINE_RUN, ARCH, PREFIX = (sys.argv[3:6] + [None] * 3)[:3]
 WINDOWS = WINE_RUN is not None
 DEFAULT_MESSAGE = "对不起,该进程已打开!"
 DERIVED_NAME = "917b41c1b5ace220c8b4dcacd5857727"
@@ -32,7 +32,7 @@ def fresh_name():
 class Guard(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.desktop = Desktop(WINE_RUN, PREFIX)
+        cls.desktop = Desktop(WINE_RUN, ARCH, PREFIX)
         cls.dir = temp_dir()
 
     @classmethod
@@ -82,8 +82,7 @@ class Guard(unittest.TestCase):
                 self.running.append(p)
                 window = self.desktop.wait_window("^Kestrival$", WAIT)
                 self.assertEqual(self.desktop.title(window), "Kestrival")
-                self.desktop.press(window, ["Return"])
-                self.assertEqual(p.wait(timeout=WAIT), 0)
+                self.assertEqual(self.desktop.answer(window, "Return", p), 0)
             with open(trace, encoding="utf-8", errors="replace") as f:
                 texts = wine_box_texts(f.read())
             self.assertEqual(len(texts), 1)
