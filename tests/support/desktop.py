@@ -1,5 +1,5 @@
 """Runs the project's programs as a user would: natively, or the Windows build under Wine on
-a virtual X display of its own, where its message boxes are found and answered with xdotool."""
+the virtual X display of its Wine prefix, where its message boxes are found and answered with xdotool."""
 
 import os
 import re
@@ -10,33 +10,22 @@ import time
 
 
 class Desktop:
-    """An Xvfb display and, for the Windows build, a Wine prefix kept for these tests."""
+    """For the Windows build, a Wine prefix kept for these tests and its virtual display."""
 
     def __init__(self, wine_run=None, arch=None, prefix=None):
         self.wine_run = wine_run
         self.arch = arch
         self.prefix = prefix
         self.display = None
-        self.xvfb = None
         if wine_run:
-            self._start_xvfb()
-
-    def _start_xvfb(self):
-        read, write = os.pipe()
-        # -displayfd picks a free display and writes its number when the server is up.
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-            pass_fds=[write], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write)
-        with os.fdopen(read) as f:
-            self.display = ":" + f.readline().strip()
+            # wine-run keeps one virtual display per prefix, where its programs' windows are.
+            self.display = subprocess.run([wine_run, arch, "--display"], env=self.env(),
+                                          capture_output=True, text=True,
+                                          check=True).stdout.strip()
 
     def close(self):
         if self.wine_run:
-            subprocess.run(["wineserver", "-k"], env=self.env(), check=False)
-        if self.xvfb:
-            self.xvfb.kill()
-            self.xvfb.wait()
+            subprocess.run([self.wine_run, self.arch, "--stop"], env=self.env(), check=False)
 
     def env(self, extra=None):
         env = dict(os.environ)
