@@ -1,0 +1,7 @@
+// The process entry of kestrival.
+#include "app/startup.h"
+
+int main() {
+  RunStartup();
+  return 0;
+}

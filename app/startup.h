@@ -1,0 +1,4 @@
+// The start-up sequence that the process entry runs.
+#pragma once
+
+void RunStartup();
