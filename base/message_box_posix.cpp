@@ -6,6 +6,7 @@
 #include <langinfo.h>
 #include <locale.h>
 #include <poll.h>
+#include <signal.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -88,12 +89,17 @@ bool LoneEscape(int fd) {
   return false;
 }
 
+// What WaitForButton gives for Ctrl-C or Ctrl-\, which end the program once the terminal is
+// set back.
+const Button kInterrupt{};
+
 const Button* WaitForButton(int fd, const std::vector<Button>& buttons) {
   for (;;) {
     char c;
     ssize_t n = read(fd, &c, 1);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return nullptr;
+    if (c == '\x03' || c == '\x1c') return &kInterrupt;
     if (c == '\r' || c == '\n') return &buttons.front();
     if (c == '\x1b') {
       if (!LoneEscape(fd)) continue;
@@ -120,7 +126,8 @@ int ShowMessageBox(const Text& text, int style, const Text& title) {
   bool raw = tcgetattr(fd, &saved) == 0;
   if (raw) {
     termios keys = saved;
-    keys.c_lflag &= ~(ICANON | ECHO);
+    // Signal keys are read as keys too, so that the terminal is set back before they act.
+    keys.c_lflag &= ~(ICANON | ECHO | ISIG);
     keys.c_cc[VMIN] = 1;
     keys.c_cc[VTIME] = 0;
     // Keys typed before the box appeared do not answer it.
@@ -132,8 +139,12 @@ int ShowMessageBox(const Text& text, int style, const Text& title) {
   screen += "> ";
   WriteAll(fd, screen);
   const Button* pressed = WaitForButton(fd, buttons);
-  WriteAll(fd, std::string(pressed ? pressed->label : "") + "\n");
+  WriteAll(fd, std::string(pressed && pressed != &kInterrupt ? pressed->label : "") + "\n");
   if (raw) tcsetattr(fd, TCSANOW, &saved);
   close(fd);
+  if (pressed == &kInterrupt) {
+    raise(SIGINT);
+    return 0;
+  }
   return pressed ? pressed->answer : 0;
 }

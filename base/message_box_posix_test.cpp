@@ -3,6 +3,7 @@
 #include <pty.h>
 #include <signal.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -118,6 +119,25 @@ TEST(TerminalMessageBox, TextsAreShownInTheTerminalsEncoding) {
       "b",
       0, "t", "\r");
   EXPECT_NE(broken.screen.find("[t]\r\na?b\r\n"), std::string::npos) << broken.screen;
+}
+
+TEST(TerminalMessageBox, InterruptEndsTheProgramWithTheTerminalSetBack) {
+  int master = -1;
+  pid_t pid = forkpty(&master, nullptr, nullptr, nullptr);
+  if (pid == 0) _exit(ShowMessageBox("text", 4, "title"));
+  ASSERT_GT(pid, 0);
+  std::string screen;
+  ReadUntil(master, screen, " > ");
+  ASSERT_EQ(write(master, "\x03", 1), 1);
+  ReadUntil(master, screen, "");
+  int status = 0;
+  ASSERT_EQ(waitpid(pid, &status, 0), pid);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << status;
+  termios after{};
+  ASSERT_EQ(tcgetattr(master, &after), 0);
+  EXPECT_TRUE(after.c_lflag & ECHO);
+  EXPECT_TRUE(after.c_lflag & ICANON);
+  close(master);
 }
 
 TEST(TerminalMessageBox, NoTerminalAnswersZeroAtOnce) {
