@@ -58,7 +58,8 @@ class CurlRequest final : public RequestObjectInstance {
   void SetRequestHeader(const Text& name, const Text& value) override {
     // A name-less header sets nothing; a line break would smuggle a header of its own in.
     if (!opened_ || name.empty() || HasLineBreak(name) || HasLineBreak(value)) return;
-    headers_.push_back(name.str() + ": " + value.str());
+    // curl takes "Name:" as taking its own header away; "Name;" sends it with no value.
+    headers_.push_back(value.empty() ? name.str() + ";" : name.str() + ": " + value.str());
   }
   void Send(const Text& body) override { Exchange(body.str()); }
   void Send(const Bytes& body) override { Exchange(body.str()); }
@@ -145,7 +146,7 @@ void CurlRequest::Exchange(const std::string& body) {
   headers = curl_slist_append(headers, "Expect:");
   auto hasHeader = [this](std::string_view name) {
     return std::any_of(headers_.begin(), headers_.end(), [name](const std::string& h) {
-      return h.size() > name.size() && h[name.size()] == ':' &&
+      return h.size() > name.size() && (h[name.size()] == ':' || h[name.size()] == ';') &&
              std::equal(name.begin(), name.end(), h.begin(), [](unsigned char a, unsigned char b) {
                return std::tolower(a) == std::tolower(b);
              });

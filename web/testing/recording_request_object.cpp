@@ -4,8 +4,11 @@ namespace {
 
 std::string Args(std::initializer_list<std::string> args) {
   std::string joined;
-  for (const std::string& a : args)
-    joined += (joined.empty() ? "" : ", ") + a;
+  const char* separator = "";
+  for (const std::string& a : args) {
+    joined += separator + a;
+    separator = ", ";
+  }
   return "(" + joined + ")";
 }
 
