@@ -162,7 +162,7 @@ class Guard(unittest.TestCase):
         # Alone, it gets past the guard to its prompt, which No answers. The clock calls
         # fail under strace in case the answer went wrong.
         if WINDOWS:
-            self.assertEqual(self.box_then_end([], KESTRIVAL, ["Tab", "Return"]),
+            self.assertEqual(self.box_then_end([], KESTRIVAL, ["Tab", "space"]),
                              "是否启动Kestrival？")
         else:
             screen, status = run_in_pty(
