@@ -2,7 +2,7 @@
 whose hosts file points the default time URL at the fake time server, with the clock calls
 made to fail and recorded by strace.
 
-usage: linux_e2e_test.py KESTRIVAL"""
+usage: linux_e2e_test.py KESTRIVAL [TEST-NAMES...]"""
 
 import email.utils
 import json
@@ -17,7 +17,7 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from netns import Netns, clock_writes, guarded, stop_traced  # noqa: E402
+from netns import Netns, clock_writes, guarded, stop_traced, tracees  # noqa: E402
 
 KESTRIVAL = sys.argv[1]
 TITLE = "[Kestrival]\r\n"
@@ -189,8 +189,55 @@ class LinuxProgram(unittest.TestCase):
         self.assertEqual(clock_writes(trace), ([], True))
 
 
+def process_figures(pid):
+    """Resident memory in kB, open descriptors and CPU seconds of a process."""
+    with open(f"/proc/{pid}/status") as f:
+        rss = int(re.search(r"VmRSS:\s+(\d+)", f.read())[1])
+    with open(f"/proc/{pid}/stat") as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    cpu = (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+    return rss, len(os.listdir(f"/proc/{pid}/fd")), cpu
+
+
+class Soak(unittest.TestCase):
+    """Ten thousand passes against the loopback fake server, every one writing the clock
+    (and failing to): memory and descriptors stay flat."""
+
+    PASSES = 10000
+
+    def test_ten_thousand_passes_stay_flat(self):
+        netns = Netns()
+        self.addCleanup(netns.close)
+        work = tempfile.TemporaryDirectory(prefix="kestrival-soak-")
+        self.addCleanup(work.cleanup)
+        log = os.path.join(work.name, "requests.jsonl")
+        netns.start_server(log, HOUR)
+        t = Terminal(netns.command(guarded([KESTRIVAL], os.path.join(work.name, "trace"))))
+        self.addCleanup(t.stop)
+        self.assertTrue(t.wait_for(" > "), t.text())
+        t.type("y")
+        program = None
+        figures = {}
+        deadline = time.monotonic() + 600
+        while len(figures) < 2 and time.monotonic() < deadline:
+            with open(log, "rb") as f:
+                passes = f.read().count(b"\n")
+            program = program or tracees(t.pid)[0]
+            for mark in (100, self.PASSES):
+                if passes >= mark and mark not in figures:
+                    figures[mark] = process_figures(program)
+            time.sleep(0.01)
+        self.assertEqual(len(figures), 2, "the passes did not come")
+        (rss100, fds100, cpu100), (rss, fds, cpu) = figures[100], figures[self.PASSES]
+        print(f"\nVmRSS {rss100} kB at pass 100, {rss} kB at pass {self.PASSES}; "
+              f"descriptors {fds100}, {fds}; CPU {1e6 * (cpu - cpu100) / (self.PASSES - 100):.0f}"
+              " us per pass", file=sys.stderr)
+        self.assertEqual(fds, fds100)
+        self.assertLess(rss - rss100, 512)
+
+
 if __name__ == "__main__":
     if os.geteuid() != 0:
         print("needs root for the network namespace")
         sys.exit(77)
-    unittest.main(argv=sys.argv[:1], verbosity=2)
+    unittest.main(argv=sys.argv[:1] + sys.argv[2:], verbosity=2)
