@@ -67,9 +67,12 @@ void ReportBox(std::string path) {
   std::wstring text;
   EnumChildWindows(box, FindText, reinterpret_cast<LPARAM>(&text));
   std::string report = "title " + Utf8(WindowText(box)) + "\ntext " + Utf8(text) + "\n";
-  if (FILE* f = std::fopen(path.c_str(), "wb")) {
+  // Written whole under another name first: the test waits for the report to answer the box.
+  std::string part = path + ".part";
+  if (FILE* f = std::fopen(part.c_str(), "wb")) {
     std::fwrite(report.data(), 1, report.size(), f);
     std::fclose(f);
+    std::rename(part.c_str(), path.c_str());
   }
 }
 

@@ -12,8 +12,9 @@ import time
 class Desktop:
     """An Xvfb display and, for the Windows build, a Wine prefix kept for these tests."""
 
-    def __init__(self, wine_run=None, prefix=None):
+    def __init__(self, wine_run=None, arch=None, prefix=None):
         self.wine_run = wine_run
+        self.arch = arch
         self.prefix = prefix
         self.display = None
         self.xvfb = None
@@ -47,7 +48,7 @@ class Desktop:
         return env
 
     def command(self, program, args):
-        return ([self.wine_run, "win64"] if self.wine_run else []) + [program] + list(args)
+        return ([self.wine_run, self.arch] if self.wine_run else []) + [program] + list(args)
 
     def start(self, program, args, extra_env=None, **kw):
         return subprocess.Popen(self.command(program, args), env=self.env(extra_env), **kw)
@@ -70,9 +71,19 @@ class Desktop:
         return subprocess.run(["xdotool", "getwindowname", window], env=self.env(),
                               capture_output=True, text=True).stdout.rstrip("\n")
 
-    def press(self, window, keys):
-        subprocess.run(["xdotool", "windowfocus", "--sync", window], env=self.env(), check=False)
-        subprocess.run(["xdotool", "key", "--delay", "100"] + keys, env=self.env(), check=True)
+    def answer(self, window, key, process, timeout=30):
+        """Presses key on the box until its process ends (a key sent while the box is still
+        taking the focus can be lost); returns the exit status."""
+        deadline = time.monotonic() + timeout
+        while True:
+            subprocess.run(["xdotool", "windowfocus", "--sync", window], env=self.env(),
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
+            subprocess.run(["xdotool", "key", key], env=self.env(), check=True)
+            try:
+                return process.wait(timeout=1)
+            except subprocess.TimeoutExpired:
+                if time.monotonic() > deadline:
+                    raise
 
 
 def wine_box_texts(trace):
