@@ -40,13 +40,15 @@ class CurlRequest final : public RequestObjectInstance {
     proxy_ = setting == 2 ? proxyServer.str() : std::string();
   }
   void Open(const Text& method, const Text& url, bool async) override {
-    // Only synchronous use is offered.
+    // A new request abandons the last one, also when it cannot be opened itself. Only
+    // synchronous use is offered.
+    opened_ = false;
+    headers_.clear();
+    ClearResponse();
     if (async || method.empty() || url.empty()) return;
     method_ = method.str();
     url_ = url.str();
-    headers_.clear();
     opened_ = true;
-    ClearResponse();
   }
   void SetOption(int index, int value) override {
     if (index == kOptionSslIgnoreFlags) {

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <climits>
 
+#include "web/com_apartment.h"
 #include "web/cookies.h"
 #include "web/test_printers.h"
 #include "web/testing/recording_request_object.h"
@@ -319,8 +320,9 @@ TEST_F(WebRequestWire, MethodTableAndContentType) {
   struct Case {
     int method;
     const char* want;
-  } cases[] = {{-1, "GET"},    {0, "GET"},    {1, "POST"},  {2, "HEAD"}, {3, "PUT"},
-               {4, "OPTIONS"}, {5, "DELETE"}, {6, "TRACE"}, {8, "GET"},  {100, "GET"}};
+  } cases[] = {{-1, "GET"},    {0, "GET"},     {1, "POST"},   {2, "HEAD"},
+               {3, "PUT"},     {4, "OPTIONS"}, {5, "DELETE"}, {6, "TRACE"},
+               {7, "CONNECT"}, {8, "GET"},     {100, "GET"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.method);
     TestHttpServer s;
@@ -470,6 +472,27 @@ TEST_F(WebRequestWire, RedirectsFollowedUnlessTurnedOff) {
   EXPECT_EQ(status, 301);
   EXPECT_THAT(headers.str(), HasSubstr("Location: /to\r\n"));
   EXPECT_EQ(server.Requests().size(), 3u);
+}
+
+// A caller's object serves call after call and stays the caller's. (Whether a setting such as
+// redirects off outlasts the next Open is the object's own business: Wine's resets it.)
+TEST_F(WebRequestWire, CallersObjectServesRequestAfterRequest) {
+  server.Answer("/from", {.status = 301, .reason = "Moved", .headers = {"Location: /to"}});
+  server.Answer("/to", {.body = "arrived"});
+  EnterComApartment();
+  RequestObject object = CreateRequestObject();
+  int status = 0;
+  WebRequest(Text(server.Url("/from")),
+             {.statusCode = &status, .noRedirects = true, .requestObject = &object});
+  EXPECT_EQ(status, 301);
+  Bytes body =
+      WebRequest(Text(server.Url("/to")), {.statusCode = &status, .requestObject = &object});
+  EXPECT_EQ(status, 200);
+  EXPECT_EQ(body, Bytes(std::string_view("arrived")));
+  EXPECT_TRUE(object.HasInstance());
+  EXPECT_EQ(server.Requests().size(), 2u);
+  object.Clear();
+  LeaveComApartment();
 }
 
 TEST_F(WebRequestWire, NoResponseGivesEmptyResultsAndStatusZero) {
