@@ -46,6 +46,11 @@ void CalibrateForever(const CalibrationServices& services) {
     CalibrateOnce(services);
 }
 
+void CalibrateForever() {
+  CalibrateForever(MachineCalibrationServices(
+      [](TimeQueryOutcome& outcome) { return FetchNetworkTime(nullptr, &outcome); }));
+}
+
 CalibrationServices MachineCalibrationServices(
     std::function<DateTime(TimeQueryOutcome& outcome)> fetchTime) {
   return {std::move(fetchTime), SetCurrentTime, [] { return std::chrono::system_clock::now(); },

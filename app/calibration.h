@@ -31,6 +31,9 @@ void CalibrateOnce(const CalibrationServices& services);
 // Passes without end.
 [[noreturn]] void CalibrateForever(const CalibrationServices& services);
 
+// Passes without end on this machine, asking the default URL.
+[[noreturn]] void CalibrateForever();
+
 // The machine's own services around a network time query.
 CalibrationServices MachineCalibrationServices(
     std::function<DateTime(TimeQueryOutcome& outcome)> fetchTime);

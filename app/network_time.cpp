@@ -2,33 +2,34 @@
 
 #include "app/date_time_ops.h"
 #include "app/http_date.h"
-#include "base/text_ops.h"
-#include "base/text_search.h"
+#include "web/extraction.h"
+#include "web/web_request.h"
 
 namespace {
 
+constexpr int kHeadMethod = 2;
 constexpr int kUtcPlusEightHours = 8;
-
-// What lies between the first "Date:" and the CR LF after it, the blank after the colon
-// included; empty when either is missing. Matching is exact and case-sensitive.
-Text DateHeaderText(const Text& headers) {
-  const Text start = "Date:";
-  int from = FindText(headers, start);
-  if (from < 0) return {};
-  from += start.size();
-  int end = FindText(headers, "\r\n", from);
-  if (end < 0) return {};
-  return TextMid(headers, from, end - from);
-}
 
 }  // namespace
 
 DateTime FetchNetworkTime(const HeadRequest& request, const Text* url, TimeQueryOutcome* outcome) {
   Text headers;
   int status = request(url ? *url : kDefaultTimeUrl, headers);
-  Text dateText = DateHeaderText(headers);
+  // Exact, case-sensitive markers: the blank after the colon stays in the date text.
+  Text dateText = TextBetween(headers, "Date:", "\r\n");
   bool understood = false;
   DateTime value = ParseHttpDate(dateText, &understood);
   if (outcome) *outcome = {status, status != 0 && !dateText.empty() && understood};
   return AddToDateTime(value, kHourUnit, kUtcPlusEightHours);
+}
+
+DateTime FetchNetworkTime(const Text* url, TimeQueryOutcome* outcome) {
+  HeadRequest head = [](const Text& target, Text& responseHeaders) {
+    int status = 0;
+    // The body that comes back is discarded unread.
+    WebRequest(target,
+               {.method = kHeadMethod, .responseHeaders = &responseHeaders, .statusCode = &status});
+    return status;
+  };
+  return FetchNetworkTime(head, url, outcome);
 }

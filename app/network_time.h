@@ -23,7 +23,10 @@ struct TimeQueryOutcome {
 using HeadRequest = std::function<int(const Text& url, Text& responseHeaders)>;
 
 // Asks the server at url (the default URL when url is null; a given URL is used as it is,
-// even an empty one) through request. Returns the server's time plus eight hours whether or
-// not the query worked; outcome, when given, tells which.
+// even an empty one) with a HEAD request through WebRequest. Returns the server's time plus
+// eight hours whether or not the query worked; outcome, when given, tells which.
+DateTime FetchNetworkTime(const Text* url = nullptr, TimeQueryOutcome* outcome = nullptr);
+
+// The same query with the HEAD request made by request.
 DateTime FetchNetworkTime(const HeadRequest& request, const Text* url = nullptr,
                           TimeQueryOutcome* outcome = nullptr);
