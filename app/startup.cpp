@@ -2,7 +2,6 @@
 
 #include "app/calibration.h"
 #include "app/instance_guard.h"
-#include "app/web_head_request.h"
 #include "base/end_program.h"
 #include "base/message_box.h"
 
@@ -23,7 +22,5 @@ void RunStartup() {
                                    "Kestrival\xA3\xBF"),
                               kQuestionIconYesNo, title);
   if (answer != kYes) EndProgram(0);
-  CalibrateForever(MachineCalibrationServices([](TimeQueryOutcome& outcome) {
-    return FetchNetworkTime(WebHeadRequest, nullptr, &outcome);
-  }));
+  CalibrateForever();
 }

@@ -225,14 +225,21 @@ class Soak(unittest.TestCase):
             program = program or tracees(t.pid)[0]
             for mark in (100, self.PASSES):
                 if passes >= mark and mark not in figures:
-                    figures[mark] = process_figures(program)
+                    # A pass opens and closes its connection: the most seen over a few
+                    # dozen passes.
+                    samples = []
+                    for _ in range(30):
+                        samples.append(process_figures(program))
+                        time.sleep(0.01)
+                    figures[mark] = (max(s[0] for s in samples), max(s[1] for s in samples),
+                                     samples[0][2])
             time.sleep(0.01)
         self.assertEqual(len(figures), 2, "the passes did not come")
         (rss100, fds100, cpu100), (rss, fds, cpu) = figures[100], figures[self.PASSES]
         print(f"\nVmRSS {rss100} kB at pass 100, {rss} kB at pass {self.PASSES}; "
               f"descriptors {fds100}, {fds}; CPU {1e6 * (cpu - cpu100) / (self.PASSES - 100):.0f}"
               " us per pass", file=sys.stderr)
-        self.assertEqual(fds, fds100)
+        self.assertLessEqual(fds, fds100)
         self.assertLess(rss - rss100, 512)
 
 
