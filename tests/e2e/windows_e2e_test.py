@@ -34,14 +34,7 @@ CUSTOMARY = [
 class WindowsProgram(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        # The prefix's own virtual display, which wine-run starts and every program of the
-        # prefix uses.
-        cls.desktop = Desktop()
-        cls.desktop.wine_run, cls.desktop.arch = WINE_RUN, "win64"
-        cls.desktop.prefix = os.path.abspath(PREFIX)
-        cls.desktop.display = subprocess.run(
-            [WINE_RUN, "win64", "--display"], env=cls.desktop.env(), check=True,
-            capture_output=True, text=True).stdout.strip()
+        cls.desktop = Desktop(WINE_RUN, "win64", os.path.abspath(PREFIX))
         # Wine's sockets are made by its server, so the server runs in the namespace too.
         cls.netns = Netns()
         subprocess.run(["wineserver", "-k"], env=cls.desktop.env(), check=False)
@@ -50,7 +43,7 @@ class WindowsProgram(unittest.TestCase):
 
     @classmethod
     def tearDownClass(cls):
-        subprocess.run([WINE_RUN, "win64", "--stop"], env=cls.desktop.env(), check=False)
+        cls.desktop.close()
         cls.netns.close()
 
     def setUp(self):

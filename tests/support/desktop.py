@@ -19,24 +19,14 @@ class Desktop:
         self.display = None
         self.xvfb = None
         if wine_run:
-            self._start_xvfb()
-
-    def _start_xvfb(self):
-        read, write = os.pipe()
-        # -displayfd picks a free display and writes its number when the server is up.
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-            pass_fds=[write], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write)
-        with os.fdopen(read) as f:
-            self.display = ":" + f.readline().strip()
+            # wine-run puts every program of a prefix on the prefix's own display.
+            self.display = subprocess.run(
+                [wine_run, arch, "--display"], env=self.env(), check=True,
+                capture_output=True, text=True).stdout.strip()
 
     def close(self):
         if self.wine_run:
-            subprocess.run(["wineserver", "-k"], env=self.env(), check=False)
-        if self.xvfb:
-            self.xvfb.kill()
-            self.xvfb.wait()
+            subprocess.run([self.wine_run, self.arch, "--stop"], env=self.env(), check=False)
 
     def env(self, extra=None):
         env = dict(os.environ)
