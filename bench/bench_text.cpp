@@ -63,7 +63,8 @@ void MemmemReference(benchmark::State& state) {
 // A match at the far end makes the search walk every character before it.
 void FindFar(benchmark::State& state) {
   Text t = AsciiText(kMiB) + kAbsent;
-  for (auto _ : state) benchmark::DoNotOptimize(FindText(t, kAbsent));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(FindText(t, kAbsent));
   state.SetBytesProcessed(state.iterations() * kMiB);
 }
 
