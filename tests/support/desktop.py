@@ -1,5 +1,5 @@
 """Runs the project's programs as a user would: natively, or the Windows build under Wine on
-the virtual X display of its Wine prefix, where its message boxes are found and answered with xdotool."""
+a virtual X display of its own, where its message boxes are found and answered with xdotool."""
 
 import os
 import re
@@ -10,18 +10,19 @@ import time
 
 
 class Desktop:
-    """For the Windows build, a Wine prefix kept for these tests and its virtual display."""
+    """An Xvfb display and, for the Windows build, a Wine prefix kept for these tests."""
 
     def __init__(self, wine_run=None, arch=None, prefix=None):
         self.wine_run = wine_run
         self.arch = arch
         self.prefix = prefix
         self.display = None
+        self.xvfb = None
         if wine_run:
-            # wine-run keeps one virtual display per prefix, where its programs' windows are.
-            self.display = subprocess.run([wine_run, arch, "--display"], env=self.env(),
-                                          capture_output=True, text=True,
-                                          check=True).stdout.strip()
+            # wine-run puts every program of a prefix on the prefix's own display.
+            self.display = subprocess.run(
+                [wine_run, arch, "--display"], env=self.env(), check=True,
+                capture_output=True, text=True).stdout.strip()
 
     def close(self):
         if self.wine_run:
