@@ -10,14 +10,13 @@ import time
 
 
 class Desktop:
-    """An Xvfb display and, for the Windows build, a Wine prefix kept for these tests."""
+    """For the Windows build, a Wine prefix kept for these tests and its virtual display."""
 
     def __init__(self, wine_run=None, arch=None, prefix=None):
         self.wine_run = wine_run
         self.arch = arch
         self.prefix = prefix
         self.display = None
-        self.xvfb = None
         if wine_run:
             # wine-run puts every program of a prefix on the prefix's own display.
             self.display = subprocess.run(
