@@ -15,7 +15,7 @@ import unittest
 import uuid
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "support"))
-from desktop import Desktop, gbk_hex, remove, temp_dir, wine_box_texts  # noqa: E402
+from desktop import DesktopTestCase, gbk_hex, wine_box_texts  # noqa: E402
 
 PROBE, KESTRIVAL = sys.argv[1:3]
 WINE_RUN, ARCH, PREFIX = (sys.argv[3:6] + [None] * 3)[:3]
@@ -29,16 +29,8 @@ def fresh_name():
     return "guard-test-" + uuid.uuid4().hex
 
 
-class Guard(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.desktop = Desktop(WINE_RUN, ARCH, PREFIX)
-        cls.dir = temp_dir()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.desktop.close()
-        remove(cls.dir)
+class Guard(DesktopTestCase):
+    wine_run, arch, prefix = WINE_RUN, ARCH, PREFIX
 
     def setUp(self):
         self.running = []

@@ -9,7 +9,7 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "support"))
-from desktop import Desktop, gbk_hex, remove, temp_dir  # noqa: E402
+from desktop import DesktopTestCase, gbk_hex  # noqa: E402
 
 WINE_RUN, ARCH, PREFIX, PROBE = sys.argv[1:5]
 TITLE = "Kestrival 测试"
@@ -42,16 +42,8 @@ def wait_for_file(path, timeout=30):
         time.sleep(0.1)
 
 
-class WindowsMessageBox(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.desktop = Desktop(WINE_RUN, ARCH, PREFIX)
-        cls.dir = temp_dir()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.desktop.close()
-        remove(cls.dir)
+class WindowsMessageBox(DesktopTestCase):
+    wine_run, arch, prefix = WINE_RUN, ARCH, PREFIX
 
     def test_each_button_of_each_layout(self):
         for n, (style, key, answer) in enumerate(CASES):

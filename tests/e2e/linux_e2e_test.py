@@ -18,19 +18,12 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from netns import Netns, clock_writes, guarded, stop_traced, tracees  # noqa: E402
+from program_texts import CUSTOMARY, PROMPT, RUNNING  # noqa: E402
 
 KESTRIVAL = sys.argv[1]
 TITLE = "[Kestrival]\r\n"
-PROMPT = "是否启动Kestrival？"
-RUNNING = "程序已运行"
 REFUSAL = "设置系统时间需要root权限（CAP_SYS_TIME）"
 HOUR = 3600
-CUSTOMARY = [
-    ["Accept", "*/*"],
-    ["Referer", "http://www.baidu.com/"],
-    ["Accept-Language", "zh-cn"],
-    ["User-Agent", "Mozilla/4.0 (compatible; MSIE 9.0; Windows NT 6.1)"],
-]
 
 
 class Terminal:

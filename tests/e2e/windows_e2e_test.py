@@ -18,17 +18,10 @@ sys.path.insert(0, HERE)
 sys.path.insert(0, os.path.join(HERE, "..", "support"))
 from desktop import Desktop, wine_box_texts  # noqa: E402
 from netns import Netns  # noqa: E402
+from program_texts import CUSTOMARY, PROMPT, RUNNING  # noqa: E402
 
 KESTRIVAL, WINE_RUN, PREFIX = sys.argv[1:4]
-PROMPT = "是否启动Kestrival？"
-RUNNING = "程序已运行"
 WAIT = 60
-CUSTOMARY = [
-    ["Accept", "*/*"],
-    ["Referer", "http://www.baidu.com/"],
-    ["Accept-Language", "zh-cn"],
-    ["User-Agent", "Mozilla/4.0 (compatible; MSIE 9.0; Windows NT 6.1)"],
-]
 
 
 class WindowsProgram(unittest.TestCase):

@@ -7,6 +7,7 @@ import shutil
 import subprocess
 import tempfile
 import time
+import unittest
 
 
 class Desktop:
@@ -73,6 +74,23 @@ class Desktop:
             except subprocess.TimeoutExpired:
                 if time.monotonic() > deadline:
                     raise
+
+
+class DesktopTestCase(unittest.TestCase):
+    """A test class's Desktop and scratch folder; the subclass sets wine_run, arch and prefix
+    (None each for the native build)."""
+
+    wine_run = arch = prefix = None
+
+    @classmethod
+    def setUpClass(cls):
+        cls.desktop = Desktop(cls.wine_run, cls.arch, cls.prefix)
+        cls.dir = temp_dir()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.desktop.close()
+        remove(cls.dir)
 
 
 def wine_box_texts(trace):
